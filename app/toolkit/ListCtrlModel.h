@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QString>
+
+class EntryStore;
+
+// Shows an EntryStore in a view: one line per row, the store's texts as the cells. The list
+// control that owns the store announces every change through the notifications below.
+class ListCtrlModel final : public QAbstractTableModel {
+public:
+    ListCtrlModel(const EntryStore& store, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    void AddColumn(int column, const QString& heading);
+    void BeginInsertRow(int row) { beginInsertRows(QModelIndex(), row, row); }
+    void EndInsertRow() { endInsertRows(); }
+    void BeginRemoveRow(int row) { beginRemoveRows(QModelIndex(), row, row); }
+    void EndRemoveRow() { endRemoveRows(); }
+    void BeginReset() { beginResetModel(); }
+    void EndReset() { endResetModel(); }
+    void CellsChanged(int firstRow, int lastRow);
+
+private:
+    const EntryStore& m_store;
+    std::vector<QString> m_headings;
+};

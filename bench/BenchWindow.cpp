@@ -1,0 +1,48 @@
+#include "BenchWindow.h"
+
+#include <filesystem>
+
+#include <QApplication>
+
+#include <stdlib.h>
+
+namespace fs = std::filesystem;
+
+BenchWindow::BenchWindow() {
+    m_previous = fs::current_path().string();
+    std::string pattern = (fs::temp_directory_path() / "querndale-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary directory");
+    }
+    m_dir = pattern;
+    fs::current_path(m_dir);
+}
+
+BenchWindow::~BenchWindow() {
+    Close();
+    fs::current_path(m_previous);
+    std::error_code ignored;
+    fs::remove_all(m_dir, ignored);
+}
+
+CSitemapDlg& BenchWindow::Open(bool show) {
+    m_window = std::make_unique<CSitemapDlg>();
+    m_window->Create();
+    if (show) {
+        m_window->ShowWindow();
+        QApplication::processEvents();
+    }
+    return *m_window;
+}
+
+void BenchWindow::Close() {
+    if (m_window) {
+        m_window->DestroyWindow();
+        m_window.reset();
+    }
+}
+
+std::string BenchWindow::Url(int i) {
+    return "http://www.example.org/section-" + std::to_string(i % 50) + "/page-" +
+           std::to_string(i) + ".html";
+}

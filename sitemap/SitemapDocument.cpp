@@ -1,0 +1,1 @@
+#include "sitemap/SitemapDocument.h"

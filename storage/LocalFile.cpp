@@ -1,0 +1,163 @@
+#include "storage/LocalFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+
+LocalFile::Outcome Failure(const std::string& what) {
+    return {false, what + ": " + std::strerror(errno)};
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Follows a symbolic link, so that saving writes through it instead of replacing the link.
+std::string ResolveTarget(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* resolved = realpath(path.c_str(), nullptr)) {
+            std::string target(resolved);
+            std::free(resolved);
+            return target;
+        }
+    }
+    return path;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> LocalFile::ReadOrCreate(const std::string& path, mode_t createMode) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, createMode);
+    }
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        close(fd);
+        return std::nullopt;
+    }
+    std::string contents;
+    if (info.st_size > 0) {
+        contents.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        // A read error ends the reading like the end of the file does.
+        if (got <= 0) {
+            break;
+        }
+        contents.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    return contents;
+}
+
+LocalFile::Outcome LocalFile::Replace(const std::string& requestedPath, std::string_view bytes,
+                                      std::optional<mode_t> mode) {
+    const std::string path = ResolveTarget(requestedPath);
+    const std::string directory = DirectoryOf(path);
+
+    struct stat old {};
+    const bool exists = stat(path.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) {
+        errno = EISDIR;
+        return Failure(path);
+    }
+    // A file or folder the user made read-only stays untouched, whoever runs the program.
+    if (exists && (old.st_mode & kAnyWrite) == 0) {
+        errno = EACCES;
+        return Failure(path);
+    }
+    struct stat folder {};
+    if (stat(directory.c_str(), &folder) == 0 && (folder.st_mode & kAnyWrite) == 0) {
+        errno = EACCES;
+        return Failure(directory);
+    }
+
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        return Failure(temporary);
+    }
+    mode_t newMode = 0;
+    if (mode) {
+        newMode = *mode;
+    } else if (exists) {
+        newMode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        newMode = 0666 & ~mask;
+    }
+    Outcome outcome;
+    if (fchmod(fd, newMode) != 0) {
+        outcome = Failure("fchmod " + temporary);
+    } else if (!WriteAll(fd, bytes)) {
+        outcome = Failure("write " + temporary);
+    } else if (fsync(fd) != 0) {
+        outcome = Failure("fsync " + temporary);
+    }
+    if (close(fd) != 0 && outcome.ok) {
+        outcome = Failure("close " + temporary);
+    }
+    if (outcome.ok && rename(temporary.c_str(), path.c_str()) != 0) {
+        outcome = Failure("rename " + temporary);
+    }
+    if (!outcome.ok) {
+        const int saved = errno;
+        unlink(temporary.c_str());
+        errno = saved;
+    }
+    return outcome;
+}
+
+std::string LocalFile::WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (const char c : text) {
+        if (c == '\n') {
+            out += '\r';
+        }
+        out += c;
+    }
+    return out;
+}

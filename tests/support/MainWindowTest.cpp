@@ -1,0 +1,92 @@
+#include "MainWindowTest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/toolkit/EntryListView.h"
+#include "entries/SitemapEntry.h"
+#include "res/Resources.h"
+
+void MainWindowTest::TearDown() {
+    CloseWindow();
+    TempDirTest::TearDown();
+}
+
+CSitemapDlg& MainWindowTest::OpenWindow() {
+    m_window = std::make_unique<CSitemapDlg>();
+    EXPECT_TRUE(m_window->Create());
+    m_window->ShowWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window->GetWindow()));
+    return *m_window;
+}
+
+void MainWindowTest::CloseWindow() {
+    if (m_window) {
+        m_window->DestroyWindow();
+        m_window.reset();
+    }
+}
+
+void MainWindowTest::Type(int controlId, const std::string& text) {
+    QWidget* control = m_window->GetDlgItem(controlId);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(QString::fromStdString(text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        combo->setEditText(QString::fromStdString(text));
+    } else {
+        ADD_FAILURE() << "control " << controlId << " takes no text";
+    }
+}
+
+std::string MainWindowTest::Text(int controlId) const {
+    QWidget* control = m_window->GetDlgItem(controlId);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text().toStdString();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        return combo->currentText().toStdString();
+    }
+    ADD_FAILURE() << "control " << controlId << " shows no text";
+    return {};
+}
+
+void MainWindowTest::Click(int controlId) {
+    auto* button = qobject_cast<QAbstractButton*>(m_window->GetDlgItem(controlId));
+    ASSERT_NE(button, nullptr) << "no button " << controlId;
+    button->click();
+}
+
+void MainWindowTest::ClickRow(int row) {
+    EntryListView* view = m_window->m_listEntries.View();
+    ASSERT_NE(view, nullptr);
+    QPoint where;
+    if (row >= 0) {
+        const QModelIndex index = view->model()->index(row, 0);
+        view->scrollTo(index);
+        where = view->visualRect(index).center();
+    } else {
+        where = QPoint(5, view->viewport()->height() - 3);
+    }
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+}
+
+void MainWindowTest::PutRow(const std::string& url, const std::string& modified,
+                            const std::string& priority, const std::string& frequency) {
+    CListCtrl& list = m_window->m_listEntries;
+    list.InsertItem(0, url);
+    list.SetItemText(0, SitemapEntry::kModified, modified);
+    list.SetItemText(0, SitemapEntry::kPriority, priority);
+    list.SetItemText(0, SitemapEntry::kFrequency, frequency);
+}
+
+std::string MainWindowTest::Cell(int row, int column) const {
+    return m_window->m_listEntries.GetItemText(row, column);
+}
+
+int MainWindowTest::RowCount() const {
+    return m_window->m_listEntries.GetItemCount();
+}
