@@ -1,0 +1,21 @@
+# One subsystem folder: its core library `qd_<folder>` of plain C++ from every source of the
+# folder, and its window glue (the main window's commands, SitemapDlg*.cpp, and its dialog
+# classes, C*Dlg.cpp) compiled into the window library.
+function(querndale_folder name)
+    cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+    file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(core_sources)
+    set(window_sources)
+    foreach(source ${all_sources})
+        get_filename_component(file ${source} NAME)
+        if(file MATCHES "^SitemapDlg.*\\.cpp$" OR file MATCHES "^C.*Dlg\\.cpp$")
+            list(APPEND window_sources ${source})
+        else()
+            list(APPEND core_sources ${source})
+        endif()
+    endforeach()
+    add_library(qd_${name} STATIC ${core_sources})
+    target_include_directories(qd_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(qd_${name} PUBLIC ${ARG_LINK} PRIVATE querndale_warnings)
+    target_sources(querndale_window PRIVATE ${window_sources})
+endfunction()
