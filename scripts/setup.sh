@@ -4,9 +4,9 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libcurl4-openssl-dev
-    libgtest-dev googletest libbenchmark-dev
-    python3-pyftpdlib libxml2-utils xvfb
+    qt6-base-dev libcurl4-openssl-dev fonts-dejavu-core
+    libgtest-dev googletest
+    python3-pyftpdlib libxml2-utils
 )
 
 missing=()
