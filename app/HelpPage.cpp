@@ -10,7 +10,6 @@ std::string HelpPage::Location() {
     const QString candidates[] = {
         programDir.filePath(QStringLiteral("help/index.html")),
         programDir.filePath(QStringLiteral("../share/querndale/help/index.html")),
-        QStringLiteral(QUERNDALE_SOURCE_HELP),
     };
     for (const QString& candidate : candidates) {
         if (QFileInfo::exists(candidate)) {
