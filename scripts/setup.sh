@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libcurl4-openssl-dev fonts-dejavu-core
     libgtest-dev googletest
+    clang libclang-rt-14-dev libxml2-dev
     python3-pyftpdlib libxml2-utils desktop-file-utils
 )
 
