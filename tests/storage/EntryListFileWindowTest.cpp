@@ -126,15 +126,18 @@ TEST_F(EntryListFileTest, AFreshStartLeavesAnEmptyFileAtOnce) {
 
 TEST_F(EntryListFileTest, LoadedRowsKeepTheirUrlsTakeTheBoxesItemsAndFitTheColumns) {
     const std::string longUrl = "http://www.example.org/" + std::string(120, 'w') + ".html";
-    WriteFile("xml.dat", "URL=abc\nPRIORITY=1\nFREQUENCY=Monthly\n"
+    // The first record lacks every value: it starts from the empty fields of a new window.
+    WriteFile("xml.dat", "URL=first\n"
+                         "URL=abc\nPRIORITY=1\nFREQUENCY=Monthly\n"
                          "URL=abc\nMODIFIED=2024-01-31\n"
                          "URL=" +
                              longUrl + "\nPRIORITY=0.55\nFREQUENCY=weekly\n");
     CSitemapDlg& dlg = OpenWindow();
     EXPECT_EQ(Rows(), (Entries{{longUrl, "2024-01-31", "0.55", "weekly "},
                                {"abc", "2024-01-31", "1.0", "monthly "},
-                               {"abc", "", "1.0", "monthly "}}));
-    EXPECT_EQ(dlg.m_nEntryCount, 3);
+                               {"abc", "", "1.0", "monthly "},
+                               {"first", "", "", ""}}));
+    EXPECT_EQ(dlg.m_nEntryCount, 4);
     EXPECT_GE(
         dlg.m_listEntries.GetColumnWidth(SitemapEntry::kUrl),
         dlg.m_listEntries.View()->fontMetrics().horizontalAdvance(QString::fromStdString(longUrl)))
