@@ -85,8 +85,8 @@ TEST_F(MainWindow, HasEveryControlWithItsTextAndTheComboListsInOrder) {
     EXPECT_NE(dlg.GetDlgItem(IDC_STATIC_STATUS), nullptr);
 }
 
-// Each way of ending the main window; all of them must run the shutdown steps, whose first one
-// copies the fields into the members.
+// Each way of ending the main window; all of them must run the shutdown steps, which save the
+// table and leave the fields cleared.
 struct EndingCase {
     const char* name;
     std::function<void(QDialog*)> end;
@@ -104,11 +104,13 @@ TEST_P(MainWindowEnding, RunsTheShutdownSteps) {
     WhenModalOpens([&](QWidget* modal) {
         auto* url = modal->findChild<QLineEdit*>(QStringLiteral("control_%1").arg(IDC_EDIT_URL));
         url->setText(QStringLiteral("typed but never added"));
+        dlg.m_listEntries.InsertItem(0, "http://www.example.org/");
         GetParam().end(qobject_cast<QDialog*>(modal));
     });
     EXPECT_EQ(dlg.DoModal(), GetParam().result);
     EXPECT_FALSE(dlg.IsWindow());
-    EXPECT_EQ(dlg.m_strUrl, "typed but never added");
+    EXPECT_NE(ReadFile("xml.dat").find("\r\nURL=http://www.example.org/\r\n"), std::string::npos);
+    EXPECT_EQ(dlg.m_strUrl, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
