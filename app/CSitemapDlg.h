@@ -78,6 +78,9 @@ public:
     std::string m_strPriority;
     std::string m_strModified;
     std::string m_strUrl;
+    // The entry list file was there but could not be read: closing must not replace it with the
+    // rows of this run.
+    bool m_bEntryListUnreadable = false;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

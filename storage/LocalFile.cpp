@@ -81,8 +81,13 @@ std::optional<std::string> LocalFile::ReadOrCreate(const std::string& path, mode
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        // A read error ends the reading like the end of the file does.
-        if (got <= 0) {
+        // Half a file is no file: whoever reads it must not take it for the whole and later
+        // save the half over it.
+        if (got < 0) {
+            close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) {
             break;
         }
         contents.append(buffer, static_cast<std::size_t>(got));

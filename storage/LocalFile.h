@@ -15,7 +15,8 @@ public:
     };
 
     // The whole contents of `path`. A missing file is created empty (permissions `createMode`,
-    // less the umask) and reads as empty. nullopt when the file can be neither read nor created.
+    // less the umask) and reads as empty. nullopt when the file can be neither read nor created,
+    // or reading it fails part of the way.
     static std::optional<std::string> ReadOrCreate(const std::string& path,
                                                    mode_t createMode = 0666);
 

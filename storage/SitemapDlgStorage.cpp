@@ -31,7 +31,9 @@ void CSitemapDlg::LoadEntryList() {
     const std::string fileName(EntryListFile::kFileName);
     // A file that cannot be read leaves the table empty without a word; a missing one is created
     // empty at once.
-    if (const std::optional<std::string> text = LocalFile::ReadOrCreate(fileName)) {
+    const std::optional<std::string> text = LocalFile::ReadOrCreate(fileName);
+    m_bEntryListUnreadable = !text;
+    if (text) {
         const EntryListFile::ComboLists lists{ComboItems(Template(), IDC_COMBO_PRIORITY),
                                               ComboItems(Template(), IDC_COMBO_FREQUENCY)};
         const std::vector<SitemapEntry> entries = EntryListFile::Read(
@@ -55,10 +57,14 @@ void CSitemapDlg::LoadEntryList() {
 
 // The store keeps its rows bottom-first, which is the file's order, so the text is made from it
 // directly and the table is never turned over.
+// A file that could not be read at start is kept as it is: what this run's table holds is not
+// what the file held.
 void CSitemapDlg::SaveEntryList() {
-    const LocalFile::Outcome outcome = LocalFile::Replace(
-        std::string(EntryListFile::kFileName), EntryListFile::Text(m_listEntries.Store()));
-    if (!outcome.ok) {
+    const bool saved =
+        !m_bEntryListUnreadable && LocalFile::Replace(std::string(EntryListFile::kFileName),
+                                                      EntryListFile::Text(m_listEntries.Store()))
+                                       .ok;
+    if (!saved) {
         MessageBox("Save to File", "Error Writing File", MB_OK);
     }
     ClearFields();

@@ -7,6 +7,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDialog>
 #include <QString>
@@ -152,6 +153,38 @@ TEST_F(EntryListFileTest, AFileThatCannotBeReadIsPassedOverInSilence) {
     EXPECT_EQ(RowCount(), 0);
     ExpectFieldsCleared();
     EXPECT_TRUE(presenter.shown.empty());
+}
+
+// Reads and writes as another user while this lives (when the test runs as root, which reads
+// every file whatever its permissions).
+class EffectiveUser {
+public:
+    explicit EffectiveUser(uid_t user) { EXPECT_EQ(seteuid(user), 0); }
+    ~EffectiveUser() { EXPECT_EQ(seteuid(0), 0); }
+    EffectiveUser(const EffectiveUser&) = delete;
+    EffectiveUser& operator=(const EffectiveUser&) = delete;
+};
+
+TEST_F(EntryListFileTest, AFileThatCouldNotBeReadIsKeptOnClosingAndTheUserIsTold) {
+    WriteFile("xml.dat", kOneRowFile);
+    ASSERT_EQ(chmod("xml.dat", 0), 0);
+    {
+        std::unique_ptr<EffectiveUser> ordinaryUser;
+        if (geteuid() == 0) {
+            ASSERT_EQ(chmod(Dir().c_str(), 0777), 0);
+            ordinaryUser = std::make_unique<EffectiveUser>(65534);
+        }
+        OpenWindow();
+    }
+    EXPECT_EQ(RowCount(), 0);
+    EXPECT_TRUE(presenter.shown.empty()) << "opening says nothing";
+    PutRow("http://added.example/", "", "0.5", "");
+    CloseWindow();
+    ASSERT_EQ(chmod("xml.dat", 0600), 0);
+    EXPECT_EQ(ReadFile("xml.dat"), kOneRowFile);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, "Save to File");
+    EXPECT_EQ(presenter.shown[0].caption, "Error Writing File");
 }
 
 // --- Saving fails ------------------------------------------------------------------------------
