@@ -1,8 +1,76 @@
 #include "app/CSitemapDlg.h"
 
-// The preferences file and the Preferences dialog arrive with publishing.
-void CSitemapDlg::LoadPreferences() {}
+#include <sys/types.h>
 
-void CSitemapDlg::SavePreferences() {}
+#include "publish/CPrefsDlg.h"
+#include "publish/Preferences.h"
+#include "storage/LocalFile.h"
 
-void CSitemapDlg::OnButtonPreferences() {}
+namespace {
+
+// The file holds the FTP password in plain text: only its owner may read it.
+constexpr mode_t kPreferencesFileMode = 0600;
+
+Preferences SettingsOf(const CSitemapDlg& dlg) {
+    Preferences settings;
+    settings.username = dlg.m_strUsername;
+    settings.password = dlg.m_strPassword;
+    settings.folder = dlg.m_strFolder;
+    settings.fileName = dlg.m_strFileName;
+    settings.server = dlg.m_strServer;
+    return settings;
+}
+
+void SetSettings(CSitemapDlg& dlg, const Preferences& settings) {
+    dlg.m_strUsername = settings.username;
+    dlg.m_strPassword = settings.password;
+    dlg.m_strFolder = settings.folder;
+    dlg.m_strFileName = settings.fileName;
+    dlg.m_strServer = settings.server;
+}
+
+} // namespace
+
+void CSitemapDlg::LoadPreferences() {
+    UpdateData(true);
+    // A missing file is created empty at once; one that cannot be read leaves the settings as
+    // they are, without a word.
+    const auto text = LocalFile::ReadOrCreate(Preferences::kFileName, kPreferencesFileMode);
+    if (text) {
+        Preferences settings = SettingsOf(*this);
+        if (settings.Read(*text)) {
+            EnableToolTips(true);
+        }
+        SetSettings(*this, settings);
+    }
+    UpdateData(false);
+}
+
+void CSitemapDlg::SavePreferences() {
+    const LocalFile::Outcome outcome = LocalFile::Replace(
+        Preferences::kFileName, SettingsOf(*this).FileText(), kPreferencesFileMode);
+    if (!outcome.ok) {
+        MessageBox("Save to File", "Error Writing File");
+    }
+}
+
+void CSitemapDlg::OnButtonPreferences() {
+    UpdateData(true);
+    CPrefsDlg dlgPrefs(this);
+    dlgPrefs.m_strPassword = m_strPassword;
+    dlgPrefs.m_strFileName = m_strFileName;
+    dlgPrefs.m_strFolder = m_strFolder;
+    dlgPrefs.m_strUsername = m_strUsername;
+    dlgPrefs.m_strServer = m_strServer;
+    // Cancelled, the dialog's members still hold the settings copied in above, so the copy back
+    // changes nothing; the file is rewritten either way.
+    dlgPrefs.DoModal();
+    UpdateData(true);
+    m_strPassword = dlgPrefs.m_strPassword;
+    m_strFileName = dlgPrefs.m_strFileName;
+    m_strFolder = dlgPrefs.m_strFolder;
+    m_strUsername = dlgPrefs.m_strUsername;
+    m_strServer = dlgPrefs.m_strServer;
+    UpdateData(false);
+    SavePreferences();
+}

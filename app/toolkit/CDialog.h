@@ -57,6 +57,11 @@ public:
     // A message box owned by this window (an OK box without icon unless `type` asks otherwise).
     int MessageBox(const std::string& text, const std::string& caption, unsigned type = MB_OK);
 
+    // Tooltip support, off until switched on; it lasts as long as the object. The controls carry
+    // no tooltip texts of their own, so switching it on shows nothing by itself.
+    void EnableToolTips(bool enable = true) { m_toolTipsEnabled = enable; }
+    bool ToolTipsEnabled() const { return m_toolTipsEnabled; }
+
     // The window's own menu, opened by a right click on the window or Alt+Space / Shift+F10;
     // its items send their ids to OnSysCommand. It starts with one item, Close.
     void AppendSystemMenuSeparator();
@@ -99,4 +104,5 @@ private:
     std::vector<CControl*> m_boundControls;
     int m_result = 0;
     bool m_inModalRun = false;
+    bool m_toolTipsEnabled = false;
 };

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QString>
 
 #include "app/toolkit/EntryListView.h"
@@ -63,6 +64,24 @@ QWidget* DialogBuilder::CreateControl(const ControlTemplate& control, QWidget& w
         if ((control.style & kStylePassword) != 0) {
             edit->setEchoMode(QLineEdit::Password);
         }
+        // A single-line field holds one line: of pasted text only the first line goes in, so a
+        // line break can never reach a line-based file through a field.
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& edited) {
+            static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
+            const qsizetype first = edited.indexOf(lineBreak);
+            if (first < 0) {
+                return;
+            }
+            // The pasted text ends at the cursor.
+            const qsizetype pastedEnd = std::max<qsizetype>(edit->cursorPosition(), first);
+            QString kept = edited.left(first) + edited.mid(pastedEnd);
+            const qsizetype another = kept.indexOf(lineBreak);
+            if (another >= 0) {
+                kept.truncate(another);
+            }
+            edit->setText(kept);
+            edit->setCursorPosition(static_cast<int>(first));
+        });
         return edit;
     }
     case ControlKind::ComboDropDown: {
