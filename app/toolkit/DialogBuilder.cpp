@@ -25,6 +25,27 @@ bool TakesFocus(ControlKind kind) {
            kind != ControlKind::Icon;
 }
 
+// A single-line field holds one line: of pasted text only the first line goes in, so a line
+// break can never reach a line-based file through a field.
+void KeepToOneLine(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& edited) {
+        static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
+        const qsizetype first = edited.indexOf(lineBreak);
+        if (first < 0) {
+            return;
+        }
+        // The pasted text ends at the cursor.
+        const qsizetype pastedEnd = std::max<qsizetype>(edit->cursorPosition(), first);
+        QString kept = edited.left(first) + edited.mid(pastedEnd);
+        const qsizetype another = kept.indexOf(lineBreak);
+        if (another >= 0) {
+            kept.truncate(another);
+        }
+        edit->setText(kept);
+        edit->setCursorPosition(static_cast<int>(first));
+    });
+}
+
 } // namespace
 
 DialogBuilder::DialogBuilder(const QFont& font) {
@@ -64,24 +85,7 @@ QWidget* DialogBuilder::CreateControl(const ControlTemplate& control, QWidget& w
         if ((control.style & kStylePassword) != 0) {
             edit->setEchoMode(QLineEdit::Password);
         }
-        // A single-line field holds one line: of pasted text only the first line goes in, so a
-        // line break can never reach a line-based file through a field.
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& edited) {
-            static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
-            const qsizetype first = edited.indexOf(lineBreak);
-            if (first < 0) {
-                return;
-            }
-            // The pasted text ends at the cursor.
-            const qsizetype pastedEnd = std::max<qsizetype>(edit->cursorPosition(), first);
-            QString kept = edited.left(first) + edited.mid(pastedEnd);
-            const qsizetype another = kept.indexOf(lineBreak);
-            if (another >= 0) {
-                kept.truncate(another);
-            }
-            edit->setText(kept);
-            edit->setCursorPosition(static_cast<int>(first));
-        });
+        KeepToOneLine(edit);
         return edit;
     }
     case ControlKind::ComboDropDown: {
@@ -89,6 +93,7 @@ QWidget* DialogBuilder::CreateControl(const ControlTemplate& control, QWidget& w
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        KeepToOneLine(combo->lineEdit());
         for (const std::string& item : control.items) {
             combo->addItem(QString::fromStdString(item));
         }
