@@ -1,9 +1,13 @@
 #include "app/CSitemapDlg.h"
 
 #include <array>
+#include <string>
 #include <utility>
 
+#include "app/toolkit/MessagePresenter.h"
+#include "entries/DuplicateEntry.h"
 #include "entries/SitemapEntry.h"
+#include "entries/UrlRule.h"
 
 namespace {
 
@@ -18,6 +22,15 @@ constexpr std::array<ColumnHeading, SitemapEntry::kColumnCount> kColumns{{
     {"Priority", LVCFMT_LEFT},
     {"Frequency", LVCFMT_LEFT},
 }};
+
+// Every row arrives at the top.
+void InsertTopRow(CListCtrl& list, const std::string& url, const std::string& modified,
+                  const std::string& priority, const std::string& frequency) {
+    list.InsertItem(0, url);
+    list.SetItemText(0, SitemapEntry::kModified, modified);
+    list.SetItemText(0, SitemapEntry::kPriority, priority);
+    list.SetItemText(0, SitemapEntry::kFrequency, frequency);
+}
 
 } // namespace
 
@@ -90,15 +103,78 @@ void CSitemapDlg::ClearFields() {
     UpdateData(false);
 }
 
-// The editing commands arrive with the Add, Update and Remove buttons.
-void CSitemapDlg::OnButtonAdd() {}
-void CSitemapDlg::AddEntry() {}
-void CSitemapDlg::OnButtonUpdate() {}
-void CSitemapDlg::UpdateEntry() {}
-void CSitemapDlg::OnButtonRemove() {}
-void CSitemapDlg::RemoveEntry() {}
-void CSitemapDlg::InsertRowFromFields() {}
-void CSitemapDlg::NormalizeUrl(std::string&) {}
+void CSitemapDlg::OnButtonAdd() {
+    UpdateData(true);
+    AddEntry();
+    UpdateData(false);
+}
+
+void CSitemapDlg::AddEntry() {
+    // A field of blanks names no page any more than an empty one does.
+    if (UrlRule::IsBlank(m_strUrl)) {
+        MessageBox("Title Blank.\r\nNo entry added.", "Error", MB_OK);
+        return;
+    }
+    NormalizeUrl(m_strUrl);
+    if (IsDuplicateEntry() &&
+        AfxMessageBox("This entry is already in the list.\r\nDo you really want to add this item?",
+                      MB_YESNO) != IDYES) {
+        return;
+    }
+    InsertTopRow(m_listEntries, m_strUrl, m_strModified, m_strPriority, m_strFrequency);
+    AutoSizeColumns();
+    RefreshEntryCount();
+}
+
+void CSitemapDlg::OnButtonUpdate() {
+    UpdateData(true);
+    UpdateEntry();
+    UpdateData(false);
+}
+
+void CSitemapDlg::UpdateEntry() {
+    if (!UrlRule::IsBlank(m_strUrl)) {
+        NormalizeUrl(m_strUrl);
+        // With no row marked yet there is no row to write: every SetItemText refuses.
+        const int row = m_listEntries.GetSelectionMark();
+        m_listEntries.SetItemText(row, SitemapEntry::kUrl, m_strUrl);
+        m_listEntries.SetItemText(row, SitemapEntry::kModified, m_strModified);
+        m_listEntries.SetItemText(row, SitemapEntry::kPriority, m_strPriority);
+        m_listEntries.SetItemText(row, SitemapEntry::kFrequency, m_strFrequency);
+    }
+    AutoSizeColumns();
+}
+
+void CSitemapDlg::OnButtonRemove() {
+    UpdateData(true);
+    RemoveEntry();
+    UpdateData(false);
+}
+
+void CSitemapDlg::RemoveEntry() {
+    m_listEntries.DeleteItem(m_listEntries.GetSelectionMark());
+    AutoSizeColumns();
+    RefreshEntryCount();
+}
+
+void CSitemapDlg::InsertRowFromFields() {
+    UpdateData(true);
+    RefreshEntryCount();
+    // Rows come in as they were stored: no address rule, no duplicate question.
+    if (m_strUrl.empty()) {
+        return;
+    }
+    InsertTopRow(m_listEntries, m_strUrl, m_strModified, m_strPriority, m_strFrequency);
+    UpdateData(false);
+    AutoSizeColumns();
+    RefreshEntryCount();
+}
+
+void CSitemapDlg::NormalizeUrl(std::string& strUrl) {
+    strUrl = UrlRule::Normalize(strUrl);
+}
+
 bool CSitemapDlg::IsDuplicateEntry() {
-    return false;
+    m_nEntryCount = m_listEntries.GetItemCount();
+    return DuplicateEntry::FindRow(m_listEntries.Store(), m_strUrl, m_strPriority) >= 0;
 }

@@ -56,7 +56,7 @@ void CListCtrl::Attach(QWidget* widget) {
             m_store.SetWidth(row, column, EntryStore::kUnmeasured);
         }
     }
-    m_widest.fill(-1);
+    m_widthsCounted = false;
 }
 
 void CListCtrl::Detach() {
@@ -110,12 +110,9 @@ bool CListCtrl::SetItemText(int row, int column, const std::string& text) {
     if (!m_store.IsValidRow(row) || column < 0 || column >= SitemapEntry::kColumnCount) {
         return false;
     }
-    const int oldWidth = m_store.Width(row, column);
+    CountWidth(column, m_store.Width(row, column), -1);
     m_store.SetText(row, column, text);
     MeasureCell(row, column);
-    if (oldWidth >= 0 && oldWidth == m_widest[column] && m_store.Width(row, column) < oldWidth) {
-        m_widest[column] = -1;
-    }
     // While redrawing is off the view is told once, when it comes back on.
     if (m_model != nullptr && m_redraw) {
         m_model->CellsChanged(row, row);
@@ -136,7 +133,9 @@ bool CListCtrl::DeleteItem(int row) {
     if (!m_store.IsValidRow(row)) {
         return false;
     }
-    ForgetWidest(row);
+    for (int column = 0; column < SitemapEntry::kColumnCount; ++column) {
+        CountWidth(column, m_store.Width(row, column), -1);
+    }
     m_changingRows = true;
     if (m_model != nullptr) {
         m_model->BeginRemoveRow(row);
@@ -148,6 +147,12 @@ bool CListCtrl::DeleteItem(int row) {
     m_changingRows = false;
     if (m_selectionMark == row) {
         m_selectionMark = -1;
+        // The view would move the highlight on to a neighbour that carries no mark, so that no
+        // command would act on the highlighted row, nor would a click on it mark it (a click
+        // on a highlighted row changes no selection).
+        if (m_view != nullptr) {
+            m_view->selectionModel()->clearSelection();
+        }
     } else if (m_selectionMark > row) {
         --m_selectionMark;
     }
@@ -165,7 +170,10 @@ bool CListCtrl::DeleteAllItems() {
     }
     m_changingRows = false;
     m_selectionMark = -1;
-    m_widest.fill(0);
+    for (auto& counts : m_widthCounts) {
+        counts.clear();
+    }
+    m_widthsCounted = true;
     return true;
 }
 
@@ -283,31 +291,38 @@ void CListCtrl::MeasureCell(int row, int column) {
     }
     const int width = MeasureText(m_store.Entry(row).Text(column));
     m_store.SetWidth(row, column, width);
-    if (m_widest[column] >= 0 && width > m_widest[column]) {
-        m_widest[column] = width;
-    }
+    CountWidth(column, width, +1);
 }
 
-void CListCtrl::ForgetWidest(int row) {
-    for (int column = 0; column < SitemapEntry::kColumnCount; ++column) {
-        if (m_store.Width(row, column) == m_widest[column]) {
-            m_widest[column] = -1;
-        }
+void CListCtrl::CountWidth(int column, int width, int change) {
+    if (!m_widthsCounted || width == EntryStore::kUnmeasured) {
+        return;
+    }
+    auto& counts = m_widthCounts[static_cast<std::size_t>(column)];
+    const int count = (counts[width] += change);
+    if (count <= 0) {
+        counts.erase(width);
     }
 }
 
 int CListCtrl::ContentWidth(int column) {
-    if (m_widest[column] < 0) {
-        int widest = 0;
-        for (int row = 0; row < m_store.Count(); ++row) {
-            if (m_store.Width(row, column) == EntryStore::kUnmeasured) {
-                MeasureCell(row, column);
-            }
-            widest = std::max(widest, m_store.Width(row, column));
+    if (!m_widthsCounted) {
+        for (auto& counts : m_widthCounts) {
+            counts.clear();
         }
-        m_widest[column] = widest;
+        m_widthsCounted = true;
+        for (int row = 0; row < m_store.Count(); ++row) {
+            for (int each = 0; each < SitemapEntry::kColumnCount; ++each) {
+                if (m_store.Width(row, each) == EntryStore::kUnmeasured) {
+                    MeasureCell(row, each);
+                } else {
+                    CountWidth(each, m_store.Width(row, each), +1);
+                }
+            }
+        }
     }
-    return m_widest[column];
+    const auto& counts = m_widthCounts[static_cast<std::size_t>(column)];
+    return counts.empty() ? 0 : counts.rbegin()->first;
 }
 
 int CListCtrl::HeaderWidth(int column) const {

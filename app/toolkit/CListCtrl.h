@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -67,7 +68,7 @@ public:
 private:
     int MeasureText(const std::string& text) const;
     void MeasureCell(int row, int column);
-    void ForgetWidest(int row);
+    void CountWidth(int column, int width, int change);
     int ContentWidth(int column);
     int HeaderWidth(int column) const;
     int ViewportWidth() const;
@@ -81,8 +82,12 @@ private:
     bool m_changingRows = false;
     bool m_cellsChangedUnseen = false;
     std::function<void()> m_onClick;
-    // The widest measured cell of each column; -1 once the row holding it went or narrowed.
-    std::array<int, SitemapEntry::kColumnCount> m_widest{-1, -1, -1, -1};
+    // How many cells of each column have each measured width, so that the widest is known at
+    // once after any change: many cells share the widest width (every "0.5", every date), and
+    // removing or narrowing one of them must not send the fit through every row again. Only
+    // kept while m_widthsCounted; until then the next fit measures and counts every cell.
+    std::array<std::map<int, int>, SitemapEntry::kColumnCount> m_widthCounts;
+    bool m_widthsCounted = false;
     mutable std::unordered_map<std::string, int> m_shortTextWidths;
     std::array<double, 128> m_asciiAdvances{};
 };
