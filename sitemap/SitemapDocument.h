@@ -42,9 +42,10 @@ public:
     static std::string Escaped(std::string_view text, LineEnd lineEnd = LineEnd::kLf);
 
 private:
-    void AppendLine(std::string_view text);
-    void AppendElement(std::string_view name, std::string_view value);
+    struct Markup;
+    static const Markup& MarkupFor(LineEnd lineEnd);
+    void AppendElement(const std::string& open, std::string_view value, const std::string& close);
 
     std::string m_text;
-    std::string_view m_newline;
+    const Markup* m_markup;
 };

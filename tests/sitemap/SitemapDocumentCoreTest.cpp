@@ -211,6 +211,33 @@ TEST(SitemapDocument, ReplacesWhatXmlCannotHold) {
     }
 }
 
+// Long texts are scanned several bytes at a time: whatever needs care is found at any position.
+TEST(SitemapDocument, FindsWhatNeedsCareAnywhereInALongText) {
+    const TextCase marks[] = {
+        {"ampersand", "&", "&amp;"},
+        {"apostrophe", "'", "&apos;"},
+        {"quote", "\"", "&quot;"},
+        {"greater", ">", "&gt;"},
+        {"less", "<", "&lt;"},
+        {"control", "\x1F", kFffd},
+        {"NUL", std::string(1, '\0'), kFffd},
+        {"delete", "\x7F", "\x7F"},
+        {"invalid byte", "\xFF", kFffd},
+        {"two-byte character", "\xC3\xA9", "\xC3\xA9"},
+        {"blank", " ", " "},
+        {"tilde", "~", "~"},
+    };
+    for (const TextCase& mark : marks) {
+        for (std::size_t at = 0; at <= 17; ++at) {
+            const std::string before(at, 'a');
+            const std::string after(17 - at, 'z');
+            EXPECT_EQ(SitemapDocument::Escaped(before + mark.text + after),
+                      before + mark.escaped + after)
+                << mark.name << " at " << at;
+        }
+    }
+}
+
 TEST(SitemapDocument, ALineFeedInATextEndsItsLineLikeAnyOther) {
     EXPECT_EQ(SitemapDocument::Escaped("a\nb", LineEnd::kLf), "a\nb");
     EXPECT_EQ(SitemapDocument::Escaped("a\nb", LineEnd::kCrLf), "a\r\nb");
