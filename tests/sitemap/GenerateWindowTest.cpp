@@ -30,10 +30,14 @@ std::string SuccessText(const std::string& fileName) {
            fileName + "\nWould you like to view it?";
 }
 
+// The files of `dir` but the entry list and the preferences, which the window keeps there too.
 std::vector<std::string> FilesIn(const std::string& dir) {
     std::vector<std::string> names;
     for (const auto& item : fs::directory_iterator(dir)) {
-        names.push_back(item.path().filename().string());
+        const std::string name = item.path().filename().string();
+        if (name != "xml.dat" && name != "xml.ini") {
+            names.push_back(name);
+        }
     }
     return names;
 }
