@@ -128,8 +128,12 @@ void AppendCharacterData(std::string& out, std::string_view text, std::string_vi
         case '\n':
             out += newline;
             break;
-        case '\t':
         case '\r':
+            // A parser reads a carriage return written as it is as a line feed; the reference
+            // keeps it what it was.
+            out += "&#13;";
+            break;
+        case '\t':
         case 0x7F:
             out += static_cast<char>(c);
             break;

@@ -38,7 +38,8 @@ public:
     // A text as XML character data: "&", "'", "\"", ">" and "<" become their entity references,
     // and whatever XML 1.0 cannot hold (invalid UTF-8, the control characters other than tab,
     // line feed and carriage return, U+FFFE and U+FFFF) becomes U+FFFD, one per malformed
-    // sequence. A line feed becomes `lineEnd`'s line end.
+    // sequence. A line feed becomes `lineEnd`'s line end, a carriage return "&#13;", so that a
+    // reader gets back exactly the text that was written.
     static std::string Escaped(std::string_view text, LineEnd lineEnd = LineEnd::kLf);
 
 private:

@@ -178,7 +178,8 @@ TEST(SitemapDocument, EscapesTheFiveMarkupCharactersOnce) {
         {"hash and the rest stay", "#x;=%20/?~", "#x;=%20/?~"},
         {"UTF-8 stays", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
          "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
-        {"allowed controls stay", "a\tb\rc\x7F", "a\tb\rc\x7F"},
+        {"tab and DEL stay, a lone CR keeps itself as a reference", "a\tb\rc\x7F",
+         "a\tb&#13;c\x7F"},
         {"empty", "", ""},
     };
     for (const TextCase& c : cases) {
