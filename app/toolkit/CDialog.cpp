@@ -1,5 +1,7 @@
 #include "app/toolkit/CDialog.h"
 
+#include <exception>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -12,6 +14,13 @@
 #include "app/toolkit/DialogBuilder.h"
 #include "app/toolkit/DialogWindow.h"
 #include "res/Resources.h"
+
+namespace {
+
+// What the user is told of a failure that brings no description of its own.
+constexpr const char* kUnknownFailure = "Internal application error.";
+
+} // namespace
 
 CDialog::CDialog(int templateId, CDialog* parent)
     : m_template(FindDialogTemplate(templateId)),
@@ -214,12 +223,21 @@ void CDialog::MapClick(int id, std::function<void()> handler) {
 }
 
 void CDialog::OnButtonClicked(int id) {
-    const auto mapped = m_clickMap.find(id);
-    if (mapped != m_clickMap.end()) {
-        mapped->second();
-    } else if (id == IDOK) {
-        OnOK();
-    } else if (id == IDCANCEL) {
-        OnCancel();
+    // A failure raised inside a command ends that command only: it is reported with the stop
+    // icon and the window goes on.
+    try {
+        const auto mapped = m_clickMap.find(id);
+        if (mapped != m_clickMap.end()) {
+            mapped->second();
+        } else if (id == IDOK) {
+            OnOK();
+        } else if (id == IDCANCEL) {
+            OnCancel();
+        }
+    } catch (const std::exception& failure) {
+        const std::string text = failure.what();
+        AfxMessageBox(text.empty() ? kUnknownFailure : text, MB_OK | MB_ICONSTOP);
+    } catch (...) {
+        AfxMessageBox(kUnknownFailure, MB_OK | MB_ICONSTOP);
     }
 }

@@ -1,4 +1,7 @@
+#include <functional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -6,6 +9,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "MainWindowTest.h"
@@ -127,6 +131,38 @@ TEST_F(Toolkit, WindowMessageBoxIsOwnedByTheWindowWithOkAndNoIcon) {
     EXPECT_EQ(presenter.shown[0].caption, "Error Writing File");
     EXPECT_EQ(presenter.shown[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(presenter.shown[0].icon, MessageIcon::None);
+}
+
+// A window whose OK button runs a command that raises `failure`, and whose Cancel still works.
+class FailingCommandDlg final : public CDialog {
+public:
+    explicit FailingCommandDlg(std::function<void()> failure) : CDialog(IDD_ABOUTBOX) {
+        MapClick(IDOK, std::move(failure));
+    }
+};
+
+TEST_F(Toolkit, AFailureRaisedInACommandIsReportedWithTheStopIconAndTheWindowGoesOn) {
+    const struct {
+        std::function<void()> raise;
+        const char* report;
+    } cases[] = {
+        {[] { throw std::runtime_error("Access denied: 530"); }, "Access denied: 530"},
+        {[] { throw std::runtime_error(""); }, "Internal application error."},
+        {[] { throw 42; }, "Internal application error."},
+    };
+    for (const auto& c : cases) {
+        FailingCommandDlg dlg(c.raise);
+        ASSERT_TRUE(dlg.Create());
+        presenter.shown.clear();
+        qobject_cast<QPushButton*>(dlg.GetDlgItem(IDOK))->click();
+        ASSERT_EQ(presenter.shown.size(), 1u) << c.report;
+        EXPECT_EQ(presenter.shown[0].text, c.report);
+        EXPECT_EQ(presenter.shown[0].caption, "Querndale");
+        EXPECT_EQ(presenter.shown[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(presenter.shown[0].icon, MessageIcon::Stop);
+        EXPECT_TRUE(dlg.IsWindow()) << "the window goes on";
+        dlg.DestroyWindow();
+    }
 }
 
 } // namespace
