@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "entries/SitemapEntry.h"
+
 #include <stdlib.h>
 
 namespace fs = std::filesystem;
@@ -40,6 +42,21 @@ void BenchWindow::Close() {
         m_window->DestroyWindow();
         m_window.reset();
     }
+}
+
+void BenchWindow::FillTable(CSitemapDlg& dlg, int rows) {
+    CListCtrl& list = dlg.m_listEntries;
+    list.SetRedraw(false);
+    for (int i = 0; i < rows; ++i) {
+        list.InsertItem(0, Url(i));
+        list.SetItemText(0, SitemapEntry::kModified, "2026-12-11");
+        list.SetItemText(0, SitemapEntry::kPriority, "0.5");
+        list.SetItemText(0, SitemapEntry::kFrequency, "weekly ");
+    }
+    dlg.AutoSizeColumns();
+    list.SetRedraw(true);
+    list.Invalidate();
+    dlg.RefreshEntryCount();
 }
 
 std::string BenchWindow::Url(int i) {

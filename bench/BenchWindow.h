@@ -23,6 +23,9 @@ public:
 
     // "http://www.example.org/section-<i % 50>/page-<i>.html"
     static std::string Url(int i);
+    // Puts `rows` rows of Url(i) into the table one at a time at the top, as loading does, with
+    // redraw off and one column fit at the end.
+    static void FillTable(CSitemapDlg& dlg, int rows);
 
 private:
     std::string m_dir;

@@ -15,18 +15,7 @@ namespace {
 constexpr int kAdds = 20;
 
 void Fill(CSitemapDlg& dlg, int rows) {
-    CListCtrl& list = dlg.m_listEntries;
-    list.SetRedraw(false);
-    for (int i = 0; i < rows; ++i) {
-        list.InsertItem(0, BenchWindow::Url(i));
-        list.SetItemText(0, SitemapEntry::kModified, "2026-12-11");
-        list.SetItemText(0, SitemapEntry::kPriority, "0.5");
-        list.SetItemText(0, SitemapEntry::kFrequency, "weekly ");
-    }
-    dlg.AutoSizeColumns();
-    list.SetRedraw(true);
-    list.Invalidate();
-    dlg.RefreshEntryCount();
+    BenchWindow::FillTable(dlg, rows);
     QApplication::processEvents();
 }
 
