@@ -48,10 +48,7 @@ void BenchWindow::FillTable(CSitemapDlg& dlg, int rows) {
     CListCtrl& list = dlg.m_listEntries;
     list.SetRedraw(false);
     for (int i = 0; i < rows; ++i) {
-        list.InsertItem(0, Url(i));
-        list.SetItemText(0, SitemapEntry::kModified, "2026-12-11");
-        list.SetItemText(0, SitemapEntry::kPriority, "0.5");
-        list.SetItemText(0, SitemapEntry::kFrequency, "weekly ");
+        list.InsertRow(0, {Url(i), "2026-12-11", "0.5", "weekly "});
     }
     dlg.AutoSizeColumns();
     list.SetRedraw(true);

@@ -41,11 +41,7 @@ double GenerateCommand(int rows) {
     CListCtrl& list = dlg.m_listEntries;
     list.SetRedraw(false);
     for (int i = 0; i < rows; ++i) {
-        const SitemapEntry row = Row(i);
-        list.InsertItem(0, row.url);
-        list.SetItemText(0, SitemapEntry::kModified, row.modified);
-        list.SetItemText(0, SitemapEntry::kPriority, row.priority);
-        list.SetItemText(0, SitemapEntry::kFrequency, row.frequency);
+        list.InsertRow(0, Row(i));
     }
     list.SetRedraw(true);
     IgnoringOpener opener;

@@ -23,15 +23,6 @@ constexpr std::array<ColumnHeading, SitemapEntry::kColumnCount> kColumns{{
     {"Frequency", LVCFMT_LEFT},
 }};
 
-// Every row arrives at the top.
-void InsertTopRow(CListCtrl& list, const std::string& url, const std::string& modified,
-                  const std::string& priority, const std::string& frequency) {
-    list.InsertItem(0, url);
-    list.SetItemText(0, SitemapEntry::kModified, modified);
-    list.SetItemText(0, SitemapEntry::kPriority, priority);
-    list.SetItemText(0, SitemapEntry::kFrequency, frequency);
-}
-
 } // namespace
 
 void CSitemapDlg::InitEntryColumns() {
@@ -121,7 +112,8 @@ void CSitemapDlg::AddEntry() {
                       MB_YESNO) != IDYES) {
         return;
     }
-    InsertTopRow(m_listEntries, m_strUrl, m_strModified, m_strPriority, m_strFrequency);
+    // Every row arrives at the top.
+    m_listEntries.InsertRow(0, {m_strUrl, m_strModified, m_strPriority, m_strFrequency});
     AutoSizeColumns();
     RefreshEntryCount();
 }
@@ -164,7 +156,8 @@ void CSitemapDlg::InsertRowFromFields() {
     if (m_strUrl.empty()) {
         return;
     }
-    InsertTopRow(m_listEntries, m_strUrl, m_strModified, m_strPriority, m_strFrequency);
+    // Every row arrives at the top.
+    m_listEntries.InsertRow(0, {m_strUrl, m_strModified, m_strPriority, m_strFrequency});
     UpdateData(false);
     AutoSizeColumns();
     RefreshEntryCount();

@@ -41,10 +41,7 @@ void CSitemapDlg::LoadEntryList() {
         if (!entries.empty()) {
             m_listEntries.SetRedraw(false);
             for (const SitemapEntry& entry : entries) {
-                m_listEntries.InsertItem(0, entry.url);
-                m_listEntries.SetItemText(0, SitemapEntry::kModified, entry.modified);
-                m_listEntries.SetItemText(0, SitemapEntry::kPriority, entry.priority);
-                m_listEntries.SetItemText(0, SitemapEntry::kFrequency, entry.frequency);
+                m_listEntries.InsertRow(0, entry);
             }
             AutoSizeColumns();
             m_listEntries.SetRedraw(true);

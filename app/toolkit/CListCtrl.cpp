@@ -106,6 +106,16 @@ int CListCtrl::InsertItem(int row, const std::string& text) {
     return row;
 }
 
+int CListCtrl::InsertRow(int row, const SitemapEntry& entry) {
+    row = InsertItem(row, entry.url);
+    if (row >= 0) {
+        SetItemText(row, SitemapEntry::kModified, entry.modified);
+        SetItemText(row, SitemapEntry::kPriority, entry.priority);
+        SetItemText(row, SitemapEntry::kFrequency, entry.frequency);
+    }
+    return row;
+}
+
 bool CListCtrl::SetItemText(int row, int column, const std::string& text) {
     if (!m_store.IsValidRow(row) || column < 0 || column >= SitemapEntry::kColumnCount) {
         return false;

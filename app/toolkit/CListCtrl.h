@@ -36,6 +36,8 @@ public:
 
     // Inserts a row with `text` in column 0 and empty other cells; returns its index or -1.
     int InsertItem(int row, const std::string& text);
+    // InsertItem of the entry's URL, then SetItemText of its other three texts.
+    int InsertRow(int row, const SitemapEntry& entry);
     bool SetItemText(int row, int column, const std::string& text);
     // The whole text of a cell; empty for a cell that does not exist.
     std::string GetItemText(int row, int column) const;

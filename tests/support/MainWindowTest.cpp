@@ -83,11 +83,7 @@ void MainWindowTest::ClickRow(int row) {
 
 void MainWindowTest::PutRow(const std::string& url, const std::string& modified,
                             const std::string& priority, const std::string& frequency) {
-    CListCtrl& list = m_window->m_listEntries;
-    list.InsertItem(0, url);
-    list.SetItemText(0, SitemapEntry::kModified, modified);
-    list.SetItemText(0, SitemapEntry::kPriority, priority);
-    list.SetItemText(0, SitemapEntry::kFrequency, frequency);
+    m_window->m_listEntries.InsertRow(0, {url, modified, priority, frequency});
 }
 
 std::string MainWindowTest::Cell(int row, int column) const {
