@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QString>
 
+#include "app/toolkit/EnterKeyForwarder.h"
 #include "app/toolkit/EntryListView.h"
 
 namespace {
@@ -90,6 +92,9 @@ QWidget* DialogBuilder::CreateControl(const ControlTemplate& control, QWidget& w
         auto* calendar = new QCalendarWidget(&window);
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         calendar->setGridVisible(false);
+        if (auto* days = calendar->findChild<QAbstractItemView*>()) {
+            days->installEventFilter(new EnterKeyForwarder(calendar));
+        }
         return calendar;
     }
     }
