@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include "app/toolkit/EnterKeyForwarder.h"
 #include "app/toolkit/EntryListView.h"
 
 namespace {
@@ -114,6 +116,9 @@ QWidget* DialogBuilder::CreateControl(const ControlTemplate& control, QWidget& w
         auto* calendar = new QCalendarWidget(&window);
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         calendar->setGridVisible(false);
+        if (auto* days = calendar->findChild<QAbstractItemView*>()) {
+            days->installEventFilter(new EnterKeyForwarder(calendar));
+        }
         return calendar;
     }
     }
