@@ -23,6 +23,10 @@ CSitemapDlg& MainWindowTest::OpenWindow() {
     EXPECT_TRUE(m_window->Create());
     m_window->ShowWindow();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window->GetWindow()));
+    // Activation can come late on the offscreen platform: a modal opened before it would find
+    // the keyboard focus still in the main window.
+    m_window->GetWindow()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_window->GetWindow()));
     return *m_window;
 }
 
