@@ -176,6 +176,24 @@ TEST_F(MainWindow, WindowMenuEndsWithAboutAndOpensTheAboutBox) {
     EXPECT_EQ(Text(IDC_EDIT_URL), "kept");
 }
 
+TEST_F(MainWindow, TheKeyboardOpensTheWindowMenuFromAnyField) {
+    CSitemapDlg& dlg = OpenWindow();
+    QWidget* url = dlg.GetDlgItem(IDC_EDIT_URL);
+    url->setFocus();
+    std::vector<std::string> items;
+    QTimer::singleShot(0, [&] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        for (QAction* action : popup->actions()) {
+            items.push_back(action->text().toStdString());
+        }
+        popup->close();
+    });
+    QTest::keyClick(url, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(items, (std::vector<std::string>{"&Close", "", "&About Querndale..."}));
+    EXPECT_TRUE(dlg.IsWindow());
+}
+
 TEST_F(MainWindow, HelpOpensOurPageAndLeavesFieldsAndTableAlone) {
     OpenWindow();
     PutRow("http://a", "2006-12-05", "1.0", "daily ");
