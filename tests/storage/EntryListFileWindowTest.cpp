@@ -1,17 +1,16 @@
-#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDialog>
 #include <QString>
 
+#include "FileSizeLimit.h"
 #include "MainWindowTest.h"
 #include "app/toolkit/EntryListView.h"
 #include "entries/SitemapEntry.h"
@@ -189,29 +188,6 @@ TEST_F(EntryListFileTest, AFileThatCouldNotBeReadIsKeptOnClosingAndTheUserIsTold
 
 // --- Saving fails ------------------------------------------------------------------------------
 
-// Files may grow no further than `bytes` while this lives; writing past it fails (EFBIG)
-// instead of killing the process, the way a full disk fails a write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_previousHandler)(int) = SIG_DFL;
-};
-
 enum class Obstacle { ReadOnlyFile, ReadOnlyFolder, FullDisk };
 
 struct FailureCase {
@@ -243,6 +219,7 @@ TEST_P(EntryListSaveFailure, KeepsTheOldFileAndSaysSo) {
         std::unique_ptr<FileSizeLimit> limit;
         if (obstacle == Obstacle::FullDisk) {
             limit = std::make_unique<FileSizeLimit>(2048);
+            ASSERT_TRUE(limit->Active());
         }
         Window().DestroyWindow();
     }
