@@ -28,6 +28,12 @@ public:
     static Outcome Replace(const std::string& path, std::string_view bytes,
                            std::optional<mode_t> mode = std::nullopt);
 
+    // Makes a new file `path` holding `bytes`, written as safely as Replace writes, but only
+    // where nothing has that name yet: when anything has, it stays as it is and this fails.
+    // The new file gets `mode` when given, else 0666 less the umask.
+    static Outcome Create(const std::string& path, std::string_view bytes,
+                          std::optional<mode_t> mode = std::nullopt);
+
     // The text with every line feed written as CR LF.
     static std::string WithCrLf(std::string_view text);
 };
