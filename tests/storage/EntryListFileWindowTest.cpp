@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "EffectiveUser.h"
 #include "FileSizeLimit.h"
 #include "MainWindowTest.h"
 #include "app/toolkit/EntryListView.h"
@@ -153,16 +154,6 @@ TEST_F(EntryListFileTest, AFileThatCannotBeReadIsPassedOverInSilence) {
     ExpectFieldsCleared();
     EXPECT_TRUE(presenter.shown.empty());
 }
-
-// Reads and writes as another user while this lives (when the test runs as root, which reads
-// every file whatever its permissions).
-class EffectiveUser {
-public:
-    explicit EffectiveUser(uid_t user) { EXPECT_EQ(seteuid(user), 0); }
-    ~EffectiveUser() { EXPECT_EQ(seteuid(0), 0); }
-    EffectiveUser(const EffectiveUser&) = delete;
-    EffectiveUser& operator=(const EffectiveUser&) = delete;
-};
 
 TEST_F(EntryListFileTest, AFileThatCouldNotBeReadIsKeptOnClosingAndTheUserIsTold) {
     WriteFile("xml.dat", kOneRowFile);
