@@ -103,15 +103,21 @@ bool IsReadOnlyFolder(const std::string& directory) {
 } // namespace
 
 std::optional<std::string> LocalFile::ReadOrCreate(const std::string& path, mode_t createMode) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe in the file's place would hold the program up until
+    // something writes to it; with it, the pipe opens at once and is turned away below. Reading a
+    // plain file is not affected.
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    int fd = open(path.c_str(), kFlags);
     if (fd < 0 && errno == ENOENT) {
-        fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, createMode);
+        fd = open(path.c_str(), kFlags | O_CREAT, createMode);
     }
     if (fd < 0) {
         return std::nullopt;
     }
+    // Only a plain file is read: a folder, a pipe or a device (a link to /dev/zero never ends)
+    // reads as no file.
     struct stat info {};
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
         return std::nullopt;
     }
@@ -147,8 +153,10 @@ LocalFile::Outcome LocalFile::Replace(const std::string& requestedPath, std::str
 
     struct stat old {};
     const bool exists = stat(path.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) {
-        errno = EISDIR;
+    // Only a plain file is replaced: a folder, a pipe or a device that has the name (or that a
+    // link by the name leads to) stays what it is.
+    if (exists && !S_ISREG(old.st_mode)) {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
         return Failure(path);
     }
     // A file or folder the user made read-only stays untouched, whoever runs the program.
