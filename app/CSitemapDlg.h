@@ -81,6 +81,9 @@ public:
     // The entry list file was there but could not be read: closing must not replace it with the
     // rows of this run.
     bool m_bEntryListUnreadable = false;
+    // The same for the preferences file: its settings never reached this run, so saving must not
+    // replace them with the ones this run holds.
+    bool m_bPreferencesUnreadable = false;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,5 +1,7 @@
 #include "app/CSitemapDlg.h"
 
+#include <string>
+
 #include <sys/types.h>
 
 #include "publish/CPrefsDlg.h"
@@ -36,6 +38,7 @@ void CSitemapDlg::LoadPreferences() {
     // A missing file is created empty at once; one that cannot be read leaves the settings as
     // they are, without a word.
     const auto text = LocalFile::ReadOrCreate(Preferences::kFileName, kPreferencesFileMode);
+    m_bPreferencesUnreadable = !text;
     if (text) {
         Preferences settings = SettingsOf(*this);
         if (settings.Read(*text)) {
@@ -46,12 +49,20 @@ void CSitemapDlg::LoadPreferences() {
     UpdateData(false);
 }
 
+// A file that could not be read at start holds settings this run never saw: it is kept as it
+// is, and the settings are written only once nothing has the file's name any more.
 void CSitemapDlg::SavePreferences() {
-    const LocalFile::Outcome outcome = LocalFile::Replace(
-        Preferences::kFileName, SettingsOf(*this).FileText(), kPreferencesFileMode);
+    const std::string text = SettingsOf(*this).FileText();
+    const LocalFile::Outcome outcome =
+        m_bPreferencesUnreadable
+            ? LocalFile::Create(Preferences::kFileName, text, kPreferencesFileMode)
+            : LocalFile::Replace(Preferences::kFileName, text, kPreferencesFileMode);
     if (!outcome.ok) {
         MessageBox("Save to File", "Error Writing File");
+        return;
     }
+    // From now on the file holds this run's settings.
+    m_bPreferencesUnreadable = false;
 }
 
 void CSitemapDlg::OnButtonPreferences() {

@@ -56,18 +56,68 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Keeps errno: the caller reports the failure that brought it here.
+void RemoveTemporary(const std::string& temporary) {
+    const int saved = errno;
+    unlink(temporary.c_str());
+    errno = saved;
+}
+
+// Writes `bytes` to a new temporary file beside `path` and flushes it to disk; `temporary` gets
+// its name. On failure nothing of it is left.
+LocalFile::Outcome WriteTemporary(const std::string& path, std::string_view bytes, mode_t mode,
+                                  std::string& temporary) {
+    temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        return Failure(temporary);
+    }
+    LocalFile::Outcome outcome;
+    if (fchmod(fd, mode) != 0) {
+        outcome = Failure("fchmod " + temporary);
+    } else if (!WriteAll(fd, bytes)) {
+        outcome = Failure("write " + temporary);
+    } else if (fsync(fd) != 0) {
+        outcome = Failure("fsync " + temporary);
+    }
+    if (close(fd) != 0 && outcome.ok) {
+        outcome = Failure("close " + temporary);
+    }
+    if (!outcome.ok) {
+        RemoveTemporary(temporary);
+    }
+    return outcome;
+}
+
+mode_t DefaultMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool IsReadOnlyFolder(const std::string& directory) {
+    struct stat folder {};
+    return stat(directory.c_str(), &folder) == 0 && (folder.st_mode & kAnyWrite) == 0;
+}
+
 } // namespace
 
 std::optional<std::string> LocalFile::ReadOrCreate(const std::string& path, mode_t createMode) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe in the file's place would hold the program up until
+    // something writes to it; with it, the pipe opens at once and is turned away below. Reading a
+    // plain file is not affected.
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    int fd = open(path.c_str(), kFlags);
     if (fd < 0 && errno == ENOENT) {
-        fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, createMode);
+        fd = open(path.c_str(), kFlags | O_CREAT, createMode);
     }
     if (fd < 0) {
         return std::nullopt;
     }
+    // Only a plain file is read: a folder, a pipe or a device (a link to /dev/zero never ends)
+    // reads as no file.
     struct stat info {};
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
         return std::nullopt;
     }
@@ -103,8 +153,10 @@ LocalFile::Outcome LocalFile::Replace(const std::string& requestedPath, std::str
 
     struct stat old {};
     const bool exists = stat(path.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) {
-        errno = EISDIR;
+    // Only a plain file is replaced: a folder, a pipe or a device that has the name (or that a
+    // link by the name leads to) stays what it is.
+    if (exists && !S_ISREG(old.st_mode)) {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
         return Failure(path);
     }
     // A file or folder the user made read-only stays untouched, whoever runs the program.
@@ -112,46 +164,38 @@ LocalFile::Outcome LocalFile::Replace(const std::string& requestedPath, std::str
         errno = EACCES;
         return Failure(path);
     }
-    struct stat folder {};
-    if (stat(directory.c_str(), &folder) == 0 && (folder.st_mode & kAnyWrite) == 0) {
+    if (IsReadOnlyFolder(directory)) {
         errno = EACCES;
         return Failure(directory);
     }
-
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        return Failure(temporary);
-    }
-    mode_t newMode = 0;
-    if (mode) {
-        newMode = *mode;
-    } else if (exists) {
-        newMode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        newMode = 0666 & ~mask;
-    }
-    Outcome outcome;
-    if (fchmod(fd, newMode) != 0) {
-        outcome = Failure("fchmod " + temporary);
-    } else if (!WriteAll(fd, bytes)) {
-        outcome = Failure("write " + temporary);
-    } else if (fsync(fd) != 0) {
-        outcome = Failure("fsync " + temporary);
-    }
-    if (close(fd) != 0 && outcome.ok) {
-        outcome = Failure("close " + temporary);
-    }
+    const mode_t newMode = mode ? *mode : exists ? old.st_mode & 07777 : DefaultMode();
+    std::string temporary;
+    Outcome outcome = WriteTemporary(path, bytes, newMode, temporary);
     if (outcome.ok && rename(temporary.c_str(), path.c_str()) != 0) {
         outcome = Failure("rename " + temporary);
+        RemoveTemporary(temporary);
     }
+    return outcome;
+}
+
+LocalFile::Outcome LocalFile::Create(const std::string& path, std::string_view bytes,
+                                     std::optional<mode_t> mode) {
+    const std::string directory = DirectoryOf(path);
+    if (IsReadOnlyFolder(directory)) {
+        errno = EACCES;
+        return Failure(directory);
+    }
+    std::string temporary;
+    Outcome outcome = WriteTemporary(path, bytes, mode ? *mode : DefaultMode(), temporary);
     if (!outcome.ok) {
-        const int saved = errno;
-        unlink(temporary.c_str());
-        errno = saved;
+        return outcome;
     }
+    // A hard link takes the name only while it is free, in one step: whatever has the name by
+    // then (a file, a folder, a link, even a dangling one) stays as it is.
+    if (link(temporary.c_str(), path.c_str()) != 0) {
+        outcome = Failure("link " + path);
+    }
+    RemoveTemporary(temporary);
     return outcome;
 }
 

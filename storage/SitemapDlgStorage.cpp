@@ -55,13 +55,14 @@ void CSitemapDlg::LoadEntryList() {
 // The store keeps its rows bottom-first, which is the file's order, so the text is made from it
 // directly and the table is never turned over.
 // A file that could not be read at start is kept as it is: what this run's table holds is not
-// what the file held.
+// what the file held. Only once nothing has the name any more (the user moved the file or the
+// folder in its way) is the table written, so that it is not lost.
 void CSitemapDlg::SaveEntryList() {
-    const bool saved =
-        !m_bEntryListUnreadable && LocalFile::Replace(std::string(EntryListFile::kFileName),
-                                                      EntryListFile::Text(m_listEntries.Store()))
-                                       .ok;
-    if (!saved) {
+    const std::string fileName(EntryListFile::kFileName);
+    const std::string text = EntryListFile::Text(m_listEntries.Store());
+    const LocalFile::Outcome outcome = m_bEntryListUnreadable ? LocalFile::Create(fileName, text)
+                                                              : LocalFile::Replace(fileName, text);
+    if (!outcome.ok) {
         MessageBox("Save to File", "Error Writing File", MB_OK);
     }
     ClearFields();

@@ -267,6 +267,10 @@ int CListCtrl::MeasureText(const std::string& text) const {
     if (m_view == nullptr || text.empty()) {
         return 0;
     }
+    // A cell shows only the start of a very long text, and only that is measured.
+    if (text.size() > ListCtrlModel::kMaxShownBytes) {
+        return m_view->fontMetrics().horizontalAdvance(ListCtrlModel::ShownText(text));
+    }
     const bool isShort = text.size() <= kShortText;
     if (isShort) {
         const auto known = m_shortTextWidths.find(text);

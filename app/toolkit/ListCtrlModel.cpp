@@ -18,7 +18,23 @@ QVariant ListCtrlModel::data(const QModelIndex& index, int role) const {
         index.column() >= SitemapEntry::kColumnCount) {
         return {};
     }
-    return QString::fromStdString(m_store.Entry(index.row()).Text(index.column()));
+    return ShownText(m_store.Entry(index.row()).Text(index.column()));
+}
+
+QString ListCtrlModel::ShownText(const std::string& text) {
+    if (text.size() <= kMaxShownBytes) {
+        return QString::fromStdString(text);
+    }
+    // Back to the start of a character, but no further than one character can reach: a run of
+    // stray continuation bytes is cut anywhere.
+    std::size_t cut = kMaxShownBytes;
+    const auto continues = [&](std::size_t at) {
+        return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+    };
+    for (int back = 0; back < 3 && cut > 0 && continues(cut); ++back) {
+        --cut;
+    }
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(cut)) + QChar(0x2026);
 }
 
 QVariant ListCtrlModel::headerData(int section, Qt::Orientation orientation, int role) const {

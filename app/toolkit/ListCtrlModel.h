@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -11,6 +13,15 @@ class EntryStore;
 // control that owns the store announces every change through the notifications below.
 class ListCtrlModel final : public QAbstractTableModel {
 public:
+    // A cell shows at most this many bytes of its text, whole characters only, and an ellipsis
+    // after them when the text goes on. Far more than any address a sitemap may hold, and little
+    // enough that the text engine can lay the cell out at once: a hand-edited list can hold a
+    // line of any length, and laying out a text of a hundred megabytes takes minutes and
+    // gigabytes.
+    static constexpr std::size_t kMaxShownBytes = 4096;
+    // What a cell with `text` shows.
+    static QString ShownText(const std::string& text);
+
     ListCtrlModel(const EntryStore& store, QObject* parent);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -1,15 +1,14 @@
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDialog>
 
+#include "FileSizeLimit.h"
 #include "MainWindowTest.h"
 #include "entries/SitemapEntry.h"
 #include "res/Resources.h"
@@ -203,31 +202,6 @@ TEST_F(Generate, AFileThatCannotBeWrittenGivesTheErrorAndKeepsWhatWasThere) {
         }
     }
 }
-
-// A disk that fills up while the file is written: the process may write no more than a few bytes
-// to any file, and the write fails instead of killing the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = m_previous;
-        tight.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &tight) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool Active() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = SIG_DFL;
-    bool m_active = false;
-};
 
 TEST_F(Generate, AWriteThatFailsHalfWayGivesTheErrorAndKeepsTheOldFile) {
     OpenWindow();

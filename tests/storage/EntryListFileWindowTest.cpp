@@ -1,17 +1,17 @@
-#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDialog>
 #include <QString>
 
+#include "EffectiveUser.h"
+#include "FileSizeLimit.h"
 #include "MainWindowTest.h"
 #include "app/toolkit/EntryListView.h"
 #include "entries/SitemapEntry.h"
@@ -155,16 +155,6 @@ TEST_F(EntryListFileTest, AFileThatCannotBeReadIsPassedOverInSilence) {
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-// Reads and writes as another user while this lives (when the test runs as root, which reads
-// every file whatever its permissions).
-class EffectiveUser {
-public:
-    explicit EffectiveUser(uid_t user) { EXPECT_EQ(seteuid(user), 0); }
-    ~EffectiveUser() { EXPECT_EQ(seteuid(0), 0); }
-    EffectiveUser(const EffectiveUser&) = delete;
-    EffectiveUser& operator=(const EffectiveUser&) = delete;
-};
-
 TEST_F(EntryListFileTest, AFileThatCouldNotBeReadIsKeptOnClosingAndTheUserIsTold) {
     WriteFile("xml.dat", kOneRowFile);
     ASSERT_EQ(chmod("xml.dat", 0), 0);
@@ -188,29 +178,6 @@ TEST_F(EntryListFileTest, AFileThatCouldNotBeReadIsKeptOnClosingAndTheUserIsTold
 }
 
 // --- Saving fails ------------------------------------------------------------------------------
-
-// Files may grow no further than `bytes` while this lives; writing past it fails (EFBIG)
-// instead of killing the process, the way a full disk fails a write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_previousHandler)(int) = SIG_DFL;
-};
 
 enum class Obstacle { ReadOnlyFile, ReadOnlyFolder, FullDisk };
 
@@ -243,6 +210,7 @@ TEST_P(EntryListSaveFailure, KeepsTheOldFileAndSaysSo) {
         std::unique_ptr<FileSizeLimit> limit;
         if (obstacle == Obstacle::FullDisk) {
             limit = std::make_unique<FileSizeLimit>(2048);
+            ASSERT_TRUE(limit->Active());
         }
         Window().DestroyWindow();
     }
