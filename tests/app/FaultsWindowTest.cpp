@@ -24,6 +24,7 @@
 #include "EffectiveUser.h"
 #include "FileSizeLimit.h"
 #include "MainWindowTest.h"
+#include "XmlLint.h"
 #include "ModalDriver.h"
 #include "app/toolkit/EntryListView.h"
 #include "app/toolkit/ListCtrlModel.h"
@@ -395,24 +396,6 @@ std::string ReadWhole(const std::string& name) {
     return bytes;
 }
 
-// xmllint's verdict on the file: 0 when it is well-formed XML. Its report goes to `report`.
-// Parser limits are lifted: a text of a hundred megabytes is large, not malformed.
-int LintStatus(const std::string& name, std::string& report) {
-    const std::string command = "xmllint --noout --nonet --huge '" + name + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        report = "cannot run xmllint";
-        return -1;
-    }
-    report.clear();
-    char buffer[512];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        report.append(buffer, got);
-    }
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // Bytes of every value, the same every run.
 std::string Garbage(std::size_t size, unsigned seed) {
     std::mt19937 random(seed);
@@ -562,7 +545,8 @@ TEST_P(BadEntryList, OpensShowsGeneratesAndSavesWhatItLoaded) {
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(presenter.shown[0].buttons, MessageButtons::YesNo) << "the success question";
     std::string report;
-    EXPECT_EQ(LintStatus(kSitemap, report), 0) << "the sitemap is well-formed XML:\n" << report;
+    EXPECT_EQ(XmlLint::Check(kSitemap, "", report, true), 0) << "the sitemap is well-formed XML:\n"
+                                                             << report;
     {
         const std::string sitemap = ReadWhole(kSitemap);
         std::size_t at = 0;

@@ -12,6 +12,7 @@
 
 #include "entries/EntryStore.h"
 #include "entries/SitemapEntry.h"
+#include "XmlLint.h"
 #include "sitemap/SitemapDocument.h"
 #include "storage/LocalFile.h"
 
@@ -266,23 +267,8 @@ protected:
             std::ofstream out(file, std::ios::binary);
             out << document;
         }
-        std::string command = "xmllint --noout --nonet ";
-        if (withSchema) {
-            command += "--schema '" + std::string(QUERNDALE_TEST_DATA) + "/sitemap.xsd' ";
-        }
-        command += "'" + file + "' 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            ADD_FAILURE() << "cannot run xmllint";
-            return -1;
-        }
-        report.clear();
-        char buffer[512];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            report.append(buffer, got);
-        }
-        const int status = pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return XmlLint::Check(
+            file, withSchema ? std::string(QUERNDALE_TEST_DATA) + "/sitemap.xsd" : "", report);
     }
 
     std::string m_dir;
