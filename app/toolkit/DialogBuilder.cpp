@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -84,6 +85,9 @@ QWidget* DialogBuilder::CreateControl(const ControlTemplate& control, QWidget& w
     }
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(&window);
+        // A field holds a text of any length: a long address read from a row must come back
+        // whole when the row is written again.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         if ((control.style & kStylePassword) != 0) {
             edit->setEchoMode(QLineEdit::Password);
         }
